@@ -59,7 +59,7 @@ constexpr std::array kControls = std::to_array<ui::ControlTemplate>({
     CheckBox(1061, "省エネ(輝度減)", {kLeft + 78, kEyeTop + 14, 78, 10}),
     Button(6, "任意色設定", {kLeft + 162, kEyeTop + 12, 62, 14}),
     CheckBox(1065, "点滅なし", {kLeft + 234, kEyeTop + 14, 60, 10}),
-    DropDown(1070, {kLeft + 8, kEyeTop + 30, 92, 100}),
+    DropDown(1070, {kLeft + 8, kEyeTop + 30, 92, 12}),
     // Lies over the list's face until a pattern is chosen.
     Label(1072, " パターン表示", {kLeft + 12, kEyeTop + 32, 70, 8}),
     CheckBox(1066, "左右対称", {kLeft + 108, kEyeTop + 31, 60, 10}),
