@@ -1,6 +1,10 @@
 #pragma once
 
+#include <string>
+
+#include "card/card_transfer.h"
 #include "platform/clock.h"
+#include "platform/http.h"
 #include "ui/host.h"
 
 namespace zelvan {
@@ -10,6 +14,10 @@ namespace zelvan {
 struct AppServices {
   ui::Host& host;
   const platform::Clock& clock;
+  platform::HttpClient& http;
+  std::string cardHost;  // host or host:port of the Wi-Fi SD card
+
+  card::CardTransfer Card() const { return card::CardTransfer({host, http, clock, cardHost}); }
 };
 
 }  // namespace zelvan

@@ -22,6 +22,8 @@ struct EditorDocument {
   bool useFlashAir = false;
   std::unique_ptr<StartupImage> startupImage;
   std::int32_t startupLength = 0;
+  // The image holds a file read successfully in this run; until then nothing may be written.
+  bool startupImageHeld = false;
   int valueSet = 0;
   std::filesystem::path charaPath;
   std::filesystem::path programPath;

@@ -10,6 +10,7 @@
 #include "headless/doc_line.h"
 #include "headless/headless_host.h"
 #include "headless/script_line.h"
+#include "platform/environment.h"
 #include "platform/files.h"
 
 namespace zelvan::headless {
@@ -103,9 +104,12 @@ class ScriptRunner {
 
 int Drive(std::istream& script, std::ostream& out, std::ostream& err, const DriveSetup& setup) {
   platform::SystemClock systemClock;
+  platform::CurlHttpClient curl;
   ScriptRunner runner(script, out);
   AppServices services{.host = runner.Host(),
-                       .clock = setup.clock ? *setup.clock : systemClock};
+                       .clock = setup.clock ? *setup.clock : systemClock,
+                       .http = setup.http ? *setup.http : curl,
+                       .cardHost = setup.cardHost.value_or(platform::CardHostName())};
   CZelvanApp app(services, setup.configPath);
   runner.SetApp(&app);
   try {

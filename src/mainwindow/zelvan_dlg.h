@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/app_services.h"
+#include "app/editor_context.h"
 #include "app/editor_document.h"
 #include "ui/dialog_controller.h"
 
@@ -21,7 +22,11 @@ class CZelvanDlg final : public ui::DialogController {
   const EditorDocument* Document() const { return document_.get(); }
 
  private:
+  EditorContext Context(ui::Dialog& dialog) { return {*document_, dialog, services_}; }
+  void ReadAtStartup(ui::Dialog& dialog);
+  void OnClicked(ui::Dialog& dialog, int id);
   void Close(ui::Dialog& dialog);
+  void DestroyDocument();
   void ShowAbout();
   void SetUseFlashAir(ui::Dialog& dialog);
 

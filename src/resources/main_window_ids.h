@@ -1,7 +1,7 @@
 #pragma once
 
-// Control IDs of the main window that its behaviour refers to by role.
-namespace zelvan::mainwindow_ids {
+// Control IDs of the main window (dialog 102) that the editor refers to by role.
+namespace zelvan::main_window_ids {
 
 inline constexpr int kReadButton = 4;
 inline constexpr int kWriteButton = 5;
@@ -22,4 +22,4 @@ inline constexpr int kUpperSetRadio = 1046;
 inline constexpr int kRemoteCheck = 1047;
 inline constexpr int kFlashAirCheck = 1048;
 
-}  // namespace zelvan::mainwindow_ids
+}  // namespace zelvan::main_window_ids
