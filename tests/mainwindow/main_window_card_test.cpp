@@ -16,14 +16,25 @@ using testing::DriveOutput;
 
 std::string AsText(const std::vector<std::uint8_t>& bytes) { return {bytes.begin(), bytes.end()}; }
 
-TEST(MainWindowCardTest, ReadsWritesAndResetsTheServoLogOnTheCard) {
+// The editor pointed at a fake card, with a configuration that sends every file to it.
+class CardSession {
+ public:
+  explicit CardSession(std::vector<std::string> misbehaviours = {},
+                       std::string_view ini = "[REMOTE]\nFLASH_AIR=1\n")
+      : card(std::move(misbehaviours)) {
+    EXPECT_TRUE(card.running());
+    session.SetCardHost(card.HostAndPort());
+    session.WriteIni(ini);
+  }
   FakeCardProcess card;
-  ASSERT_TRUE(card.running());
+  testing::EditorSession session;
+};
+
+TEST(MainWindowCardTest, ReadsWritesAndResetsTheServoLogOnTheCard) {
+  CardSession road;
+  auto& [card, session] = road;
   const auto original = testing::MakeStartupXml();
   card.PutFile("STARTUP.XML", AsText(original));
-  testing::EditorSession session;
-  session.SetCardHost(card.HostAndPort());
-  session.WriteIni("[REMOTE]\nFLASH_AIR=1\n");
 
   const DriveOutput run = session.Run("show 1048\nshow 1004\ntype 1004 40\nclick 5\nclose\n");
   ASSERT_EQ(run.status, 0) << run.err;
@@ -50,11 +61,8 @@ TEST(MainWindowCardTest, ReadsWritesAndResetsTheServoLogOnTheCard) {
 }
 
 TEST(MainWindowCardTest, UnreachableCardReportsTheReadAndClosesQuietlyAndPromptly) {
-  FakeCardProcess card({"refuse"});
-  ASSERT_TRUE(card.running());
-  testing::EditorSession session;
-  session.SetCardHost(card.HostAndPort());
-  session.WriteIni("[FILE]\nPATH=/somewhere/STARTUP.XML\n[REMOTE]\nFLASH_AIR=1\n");
+  CardSession road({"refuse"}, "[FILE]\nPATH=/somewhere/STARTUP.XML\n[REMOTE]\nFLASH_AIR=1\n");
+  auto& session = road.session;
 
   const auto start = std::chrono::steady_clock::now();
   const DriveOutput run = session.Run("show 1004\nshow 5\nclose\n");
@@ -71,23 +79,18 @@ TEST(MainWindowCardTest, UnreachableCardReportsTheReadAndClosesQuietlyAndPromptl
 }
 
 TEST(MainWindowCardTest, OversizeFileOnTheCardIsRefused) {
-  FakeCardProcess card;
-  ASSERT_TRUE(card.running());
-  card.PutFile("STARTUP.XML", AsText(testing::MakeStartupXml({.length = 24577})));
-  testing::EditorSession session;
-  session.SetCardHost(card.HostAndPort());
-  session.WriteIni("[REMOTE]\nFLASH_AIR=1\n");
+  CardSession road;
+  road.card.PutFile("STARTUP.XML", AsText(testing::MakeStartupXml({.length = 24577})));
+  auto& session = road.session;
   const DriveOutput run = session.Run("show 5\n");
   EXPECT_TRUE(run.Has("message 103 exclamation ok"));
   EXPECT_TRUE(run.Has("control 5 text=\"書出し\" checked=0 enabled=0"));
 }
 
 TEST(MainWindowCardTest, CheckingFlashAirSendsTheNextReadToTheCard) {
-  FakeCardProcess card;
-  ASSERT_TRUE(card.running());
-  card.PutFile("STARTUP.XML", AsText(testing::MakeStartupXml()));
-  testing::EditorSession session;
-  session.SetCardHost(card.HostAndPort());
+  CardSession road({}, "");
+  road.card.PutFile("STARTUP.XML", AsText(testing::MakeStartupXml()));
+  auto& session = road.session;
   const DriveOutput run = session.Run("click 1048\nclick 4\nshow 1004\n");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_FALSE(run.Has("file filter=")) << "no file dialog on the card road";
@@ -98,11 +101,8 @@ TEST(MainWindowCardTest, CheckingFlashAirSendsTheNextReadToTheCard) {
 // Until a file was read in this run the image is no copy of any file: uploading it would
 // replace the card's file with it.
 TEST(MainWindowCardTest, NothingIsUploadedBeforeAFileWasRead) {
-  FakeCardProcess card;
-  ASSERT_TRUE(card.running());
-  testing::EditorSession session;
-  session.SetCardHost(card.HostAndPort());
-  session.WriteIni("[REMOTE]\nFLASH_AIR=1\n");
+  CardSession road;
+  auto& [card, session] = road;
   std::string script = "type 1000 3\n";
   for (int box = 1004; box <= 1042; box += 2) script += "type " + std::to_string(box) + " 0\n";
   const DriveOutput run = session.Run(script + "answer yes\nclose\nanswer no\nclose\n");
@@ -114,13 +114,10 @@ TEST(MainWindowCardTest, NothingIsUploadedBeforeAFileWasRead) {
 // Reads go to scratch space: a failed import leaves the held image as it was, so the next
 // upload carries the card file's own bytes around the fields.
 TEST(MainWindowCardTest, FailedImportDoesNotTouchTheHeldImage) {
-  FakeCardProcess card;
-  ASSERT_TRUE(card.running());
+  CardSession road;
+  auto& [card, session] = road;
   const auto original = testing::MakeStartupXml();
   card.PutFile("STARTUP.XML", AsText(original));
-  testing::EditorSession session;
-  session.SetCardHost(card.HostAndPort());
-  session.WriteIni("[REMOTE]\nFLASH_AIR=1\n");
   auto bad = testing::MakeStartupXml({.filler = "<other markup entirely/>\n"});
   bad[4284 + 3] = 'Z';  // servo 11
   session.WriteBytes("BAD.XML", bad);
