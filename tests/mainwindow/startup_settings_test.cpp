@@ -16,9 +16,9 @@ using testing::StartupXml;
 
 class StartupSettingsTest : public ::testing::Test {
  protected:
-  // Starts the editor on a file made from spec, stored as STARTUP.XML.
-  DriveOutput OpenWith(const StartupXml& spec, const std::string& script) {
-    original = MakeStartupXml(spec);
+  // Starts the editor on a file made from recipe, stored as STARTUP.XML.
+  DriveOutput OpenWith(const StartupXml& recipe, const std::string& script) {
+    original = MakeStartupXml(recipe);
     session.WriteBytes("STARTUP.XML", original);
     session.UseStartupFile("STARTUP.XML");
     return session.Run(script);
@@ -65,8 +65,8 @@ TEST_F(StartupSettingsTest, OpeningShowsTheFileAndWritingChangesOnlyEditedFields
 }
 
 TEST_F(StartupSettingsTest, SecondLayoutDecodesAtItsOwnOffsets) {
-  StartupXml spec{.length = testing::kLayoutBLength, .attenuator = 5};
-  const DriveOutput run = OpenWith(spec, "show 1000\nshow 1004\ntype 1004 -5\nclick 5\n");
+  StartupXml recipe{.length = testing::kLayoutBLength, .attenuator = 5};
+  const DriveOutput run = OpenWith(recipe, "show 1000\nshow 1004\ntype 1004 -5\nclick 5\n");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(ShownText(run, 1000), "5");
   EXPECT_EQ(ShownText(run, 1004), "35");

@@ -52,23 +52,23 @@ inline std::size_t AttenuatorPosition(std::size_t length) {
   return length == kLayoutBLength ? 220 : 202;
 }
 
-inline std::vector<std::uint8_t> MakeStartupXml(const StartupXml& spec = {}) {
-  const std::string_view filler = spec.filler;
-  std::vector<std::uint8_t> bytes(spec.length);
+inline std::vector<std::uint8_t> MakeStartupXml(const StartupXml& recipe = {}) {
+  const std::string_view filler = recipe.filler;
+  std::vector<std::uint8_t> bytes(recipe.length);
   for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = filler[i % filler.size()];
   auto put = [&](std::size_t position, std::string_view text) {
     for (std::size_t i = 0; i < text.size() && position + i < bytes.size(); ++i) {
       bytes[position + i] = static_cast<std::uint8_t>(text[i]);
     }
   };
-  if (spec.attenuator) {
-    put(AttenuatorPosition(spec.length), HexField(*spec.attenuator));
+  if (recipe.attenuator) {
+    put(AttenuatorPosition(recipe.length), HexField(*recipe.attenuator));
   } else {
     put(202, "adr=\"0x0046\"");
   }
   for (int set = 0; set < 3; ++set) {
     for (int servo = 0; servo < 20; ++servo) {
-      put(ServoFieldPosition(spec.length, servo, set), HexField(spec.values[set][servo]));
+      put(ServoFieldPosition(recipe.length, servo, set), HexField(recipe.values[set][servo]));
     }
   }
   return bytes;
