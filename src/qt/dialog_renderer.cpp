@@ -18,6 +18,8 @@ namespace {
 
 using ui::ControlKind;
 
+constexpr int kMinimumListRows = 8;
+
 QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -96,12 +98,13 @@ QWidget* MakeWidget(const ui::ControlTemplate& control, QWidget* parent) {
 void Place(const ui::ControlTemplate& control, QWidget& widget, const DialogUnits& units) {
   const QRect rect = units.ToPixels(control.rect);
   if (auto* list = qobject_cast<QComboBox*>(&widget)) {
-    // The template's height includes the opened list; the closed face is as high as the
-    // style draws it.
+    // A template's height may include the opened list; the closed face is as high as the
+    // style draws it. The list shows the rows that height leaves room for, and never fewer
+    // than a handful, so a height that only covers the face still opens a usable list.
     const int face = std::min(list->sizeHint().height(), rect.height());
     list->setGeometry(rect.x(), rect.y(), rect.width(), face);
     const int row = list->fontMetrics().height() + 2;
-    list->setMaxVisibleItems(std::max(1, (rect.height() - face) / row));
+    list->setMaxVisibleItems(std::max(kMinimumListRows, (rect.height() - face) / row));
     return;
   }
   if (control.kind == ControlKind::Icon) {

@@ -376,6 +376,8 @@ TEST_F(OpenDialog, TheListStartsUnselectedAndReportsTheUsersChoice) {
   EXPECT_EQ(dialog.ListSelection(1070), -1);
   EXPECT_EQ(dialog.Text(1070), "");
   EXPECT_TRUE(Take().empty());
+  // Opened, the list shows more than a row or two whatever height the template gives.
+  EXPECT_GE(qobject_cast<QComboBox*>(At(1070))->maxVisibleItems(), 8);
 
   QTest::keyClick(At(1070), Qt::Key_Down);
   EXPECT_EQ(dialog.ListSelection(1070), 0);
