@@ -8,7 +8,7 @@ build="$root/build"
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl1-mesa-dev
+  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl1-mesa-dev
   libcurl4-openssl-dev libcpp-httplib-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-ipafont-gothic curl
