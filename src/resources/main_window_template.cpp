@@ -130,7 +130,7 @@ constexpr auto kControls = BuildControls();
 constexpr ui::DialogTemplate kMainWindow{
     .id = kMainWindowId,
     .title = "ネルカ設定ファイルエディター",
-    .rect = {0, 0, kButtonColumn + kButtonWidth + 4, 254},
+    .rect = {0, 0, kButtonColumn + kButtonWidth + 4, 260},
     .fontName = kDialogFont,
     .fontPoints = 9,
     .controls = kControls,
