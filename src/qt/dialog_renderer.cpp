@@ -1,4 +1,5 @@
 #include "qt/dialog_renderer.h"
+#include "qt/qt_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,10 +20,6 @@ namespace {
 using ui::ControlKind;
 
 constexpr int kMinimumListRows = 8;
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 bool TakesFocus(ControlKind kind) {
   switch (kind) {

@@ -1,4 +1,5 @@
 #include "qt/dialog_units.h"
+#include "qt/qt_text.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -55,7 +56,7 @@ QRect DialogUnits::ToPixels(const ui::DialogRect& rect) const {
 QFont DialogFont(std::string_view family, int points) {
   const QStringList installed = QFontDatabase::families();
   QString chosen = InstalledFamily(
-      installed, QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size())));
+      installed, FromUtf8(family));
   for (const char* fallback : kFallbackFamilies) {
     if (!chosen.isEmpty()) break;
     chosen = InstalledFamily(installed, QString::fromLatin1(fallback));

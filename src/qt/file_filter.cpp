@@ -1,4 +1,5 @@
 #include "qt/file_filter.h"
+#include "qt/qt_text.h"
 
 #include <QString>
 
@@ -33,7 +34,7 @@ QString QtPattern(const QString& pattern) {
 
 QStringList NameFilters(std::string_view classicFilter) {
   const QString classic =
-      QString::fromUtf8(classicFilter.data(), static_cast<qsizetype>(classicFilter.size()));
+      FromUtf8(classicFilter);
   const QStringList parts = classic.split(u'|');
   QStringList filters;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {

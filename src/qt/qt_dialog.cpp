@@ -1,4 +1,5 @@
 #include "qt/qt_dialog.h"
+#include "qt/qt_text.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -24,10 +25,6 @@ using ui::ControlKind;
 
 // The string-table entry of the About item.
 constexpr int kAboutItemString = 101;
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 Qt::WindowFlags FrameFlags(bool owned) {
   // A fixed frame with a title and a close box, no minimise, maximise or help buttons. The

@@ -1,4 +1,5 @@
 #include "qt/qt_host.h"
+#include "qt/qt_text.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -17,10 +18,6 @@
 namespace zelvan::qt {
 
 namespace {
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QMessageBox::Icon BoxIcon(ui::MessageIcon icon) {
   switch (icon) {
