@@ -13,8 +13,7 @@ std::string Flag(bool on) { return on ? "1" : "0"; }
 std::string DocLine(const EditorDocument& document) {
   return "doc modified=" + Flag(document.modified) +
          " valueSet=" + std::to_string(document.valueSet) +
-         " checkRange=" + Flag(document.checkRange) +
-         " useFlashAir=" + Flag(document.useFlashAir) +
+         " checkRange=" + Flag(document.checkRange) + " useFlashAir=" + Flag(document.useFlashAir) +
          " startupPath=" + Quote(document.startupPath.string()) +
          " startupLength=" + std::to_string(document.startupLength) +
          " charaPath=" + Quote(document.charaPath.string()) +

@@ -60,8 +60,7 @@ class ScriptRunner {
         host_.QueueAnswer(command.answer);
         return true;
       case Verb::File:
-        host_.QueueFile(command.cancel ? std::nullopt
-                                       : std::optional(AbsolutePath(command.text)));
+        host_.QueueFile(command.cancel ? std::nullopt : std::optional(AbsolutePath(command.text)));
         return true;
       case Verb::Colour:
         host_.QueueColour(command.cancel ? std::nullopt : command.colour);

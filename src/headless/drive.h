@@ -17,9 +17,9 @@ inline constexpr int kDriveScriptError = 3;
 
 struct DriveSetup {
   std::filesystem::path configPath;
-  const platform::Clock* clock = nullptr;      // the system clock when not given
-  platform::HttpClient* http = nullptr;        // libcurl when not given
-  std::optional<std::string> cardHost;         // ZELVAN_CARD_HOST or the built-in name
+  const platform::Clock* clock = nullptr;  // the system clock when not given
+  platform::HttpClient* http = nullptr;    // libcurl when not given
+  std::optional<std::string> cardHost;     // ZELVAN_CARD_HOST or the built-in name
 };
 
 // Starts the editor with the headless front end and runs the script against it. Returns

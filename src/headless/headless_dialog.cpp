@@ -202,14 +202,13 @@ void HeadlessDialog::Notify(int id, ui::Notification notification) {
 std::string HeadlessDialog::Describe(int id) const {
   const Control* control = Find(id);
   if (!control) return {};
-  std::string line = "control " + std::to_string(id) + " text=" + Quote(Text(id)) +
-                     " checked=" + (control->checked ? "1" : "0") +
-                     " enabled=" + (control->enabled ? "1" : "0") +
-                     " visible=" + (control->visible ? "1" : "0") +
-                     " focus=" + (focus_ == id ? "1" : "0");
+  std::string line =
+      "control " + std::to_string(id) + " text=" + Quote(Text(id)) +
+      " checked=" + (control->checked ? "1" : "0") + " enabled=" + (control->enabled ? "1" : "0") +
+      " visible=" + (control->visible ? "1" : "0") + " focus=" + (focus_ == id ? "1" : "0");
   if (control->layout->kind == ControlKind::SpinButton) {
-    line += " range=" + std::to_string(control->range.low) + ".." +
-            std::to_string(control->range.high);
+    line +=
+        " range=" + std::to_string(control->range.low) + ".." + std::to_string(control->range.high);
   }
   if (control->layout->kind == ControlKind::DropDownList) {
     line += " items=" + std::to_string(control->items.size()) +

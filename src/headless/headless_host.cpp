@@ -100,10 +100,9 @@ ui::Answer HeadlessHost::Message(int stringId, ui::MessageStyle style,
 }
 
 std::optional<std::string> HeadlessHost::OpenFile(const ui::FileRequest& request) {
-  const std::string line = "file filter=" + Quote(request.filter) +
-                           " name=" + Quote(request.initialName) +
-                           " ext=" + Quote(request.defaultExtension) +
-                           " folder=" + Quote(request.initialFolder);
+  const std::string line =
+      "file filter=" + Quote(request.filter) + " name=" + Quote(request.initialName) +
+      " ext=" + Quote(request.defaultExtension) + " folder=" + Quote(request.initialFolder);
   if (files_.empty()) throw ScriptError(line + " has no queued answer");
   std::optional<std::string> path = std::move(files_.front());
   files_.pop_front();

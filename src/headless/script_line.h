@@ -14,8 +14,8 @@ enum class Verb { Click, Type, Spin, Select, Close, About, Answer, File, Colour,
 struct ScriptLine {
   Verb verb = Verb::Doc;
   int id = 0;
-  std::string text;   // type: the new text; file: the path
-  int count = 1;      // spin: presses (negative for down); select: the index
+  std::string text;  // type: the new text; file: the path
+  int count = 1;     // spin: presses (negative for down); select: the index
   ui::Answer answer = ui::Answer::Ok;
   std::optional<ui::Rgb> colour;
   bool cancel = false;  // file cancel, colour cancel

@@ -55,8 +55,7 @@ QRect DialogUnits::ToPixels(const ui::DialogRect& rect) const {
 
 QFont DialogFont(std::string_view family, int points) {
   const QStringList installed = QFontDatabase::families();
-  QString chosen = InstalledFamily(
-      installed, FromUtf8(family));
+  QString chosen = InstalledFamily(installed, FromUtf8(family));
   for (const char* fallback : kFallbackFamilies) {
     if (!chosen.isEmpty()) break;
     chosen = InstalledFamily(installed, QString::fromLatin1(fallback));

@@ -33,8 +33,7 @@ QString QtPattern(const QString& pattern) {
 }  // namespace
 
 QStringList NameFilters(std::string_view classicFilter) {
-  const QString classic =
-      FromUtf8(classicFilter);
+  const QString classic = FromUtf8(classicFilter);
   const QStringList parts = classic.split(u'|');
   QStringList filters;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {

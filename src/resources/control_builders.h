@@ -10,21 +10,31 @@ using ui::ControlTemplate;
 using ui::DialogRect;
 
 constexpr ControlTemplate Button(int id, std::string_view caption, DialogRect rect) {
-  return {.id = id, .kind = ControlKind::PushButton, .caption = caption, .rect = rect,
-          .tabStop = true};
+  return {
+      .id = id, .kind = ControlKind::PushButton, .caption = caption, .rect = rect, .tabStop = true};
 }
 constexpr ControlTemplate DefaultButton(int id, std::string_view caption, DialogRect rect) {
-  return {.id = id, .kind = ControlKind::DefaultPushButton, .caption = caption, .rect = rect,
+  return {.id = id,
+          .kind = ControlKind::DefaultPushButton,
+          .caption = caption,
+          .rect = rect,
           .tabStop = true};
 }
 constexpr ControlTemplate CheckBox(int id, std::string_view caption, DialogRect rect) {
-  return {.id = id, .kind = ControlKind::AutoCheckBox, .caption = caption, .rect = rect,
+  return {.id = id,
+          .kind = ControlKind::AutoCheckBox,
+          .caption = caption,
+          .rect = rect,
           .tabStop = true};
 }
 // The first radio of a group is the only one reached by Tab, as in any dialog.
 constexpr ControlTemplate FirstRadio(int id, std::string_view caption, DialogRect rect) {
-  return {.id = id, .kind = ControlKind::AutoRadioButton, .caption = caption, .rect = rect,
-          .groupStart = true, .tabStop = true};
+  return {.id = id,
+          .kind = ControlKind::AutoRadioButton,
+          .caption = caption,
+          .rect = rect,
+          .groupStart = true,
+          .tabStop = true};
 }
 constexpr ControlTemplate Radio(int id, std::string_view caption, DialogRect rect) {
   return {.id = id, .kind = ControlKind::AutoRadioButton, .caption = caption, .rect = rect};
@@ -33,8 +43,8 @@ constexpr ControlTemplate Edit(int id, DialogRect rect) {
   return {.id = id, .kind = ControlKind::EditBox, .rect = rect, .tabStop = true};
 }
 constexpr ControlTemplate DigitsEdit(int id, DialogRect rect) {
-  return {.id = id, .kind = ControlKind::EditBox, .rect = rect, .digitsOnly = true,
-          .tabStop = true};
+  return {
+      .id = id, .kind = ControlKind::EditBox, .rect = rect, .digitsOnly = true, .tabStop = true};
 }
 constexpr ControlTemplate Spin(int id, int buddy, DialogRect rect) {
   return {.id = id, .kind = ControlKind::SpinButton, .rect = rect, .buddy = buddy};

@@ -86,8 +86,8 @@ bool ReadStartupSettings(const EditorContext& context, bool askForFile, bool imp
   }
 
   // An import takes its values at the positions of the file already held.
-  const auto layout = LayoutForLength(importOnly ? static_cast<std::size_t>(document.startupLength)
-                                                 : file.size());
+  const auto layout =
+      LayoutForLength(importOnly ? static_cast<std::size_t>(document.startupLength) : file.size());
   if (!DecodeIntoBoxes(context, file, layout)) return false;
 
   auto& image = document.startupImage->bytes;
@@ -125,7 +125,8 @@ bool WriteStartupSettings(const EditorContext& context) {
     FormatHexField(*attenuator, image, LayoutInfo(layout).attenuatorOffset);
   }
   for (const ServoRow& row : ServoTable) {
-    const auto value = ValidateValueBox(context, row.valueBox, ServoRange(row, document.checkRange));
+    const auto value =
+        ValidateValueBox(context, row.valueBox, ServoRange(row, document.checkRange));
     if (!value) return false;
     FormatHexField(*value, image, FieldPosition(row, document.valueSet, layout));
   }

@@ -22,9 +22,8 @@ constexpr std::array<int, 3> kRestoredLimit = {0, -32767, 32767};
 
 void SwitchValueSet(const EditorContext& context, int valueSet) {
   EditorDocument& document = context.document;
-  if (document.modified &&
-      context.host().Message(kUnsavedValuesMessage, ui::MessageStyle::Question) ==
-          ui::Answer::Yes) {
+  if (document.modified && context.host().Message(kUnsavedValuesMessage,
+                                                  ui::MessageStyle::Question) == ui::Answer::Yes) {
     WriteStartupSettings(context);
   }
   document.valueSet = valueSet;

@@ -36,8 +36,8 @@ TEST(ScriptLine, ParsesEveryCommand) {
 
 TEST(ScriptLine, RefusesWhatIsNotACommand) {
   for (const char* line : {"clik 4", "click", "click x", "click 4 5", "spin 1005 sideways",
-                           "spin 1005 up 0", "select 1070", "answer maybe", "file",
-                           "colour 1 2", "colour 1 2 256", "close now", "show", "doc 1"}) {
+                           "spin 1005 up 0", "select 1070", "answer maybe", "file", "colour 1 2",
+                           "colour 1 2 256", "close now", "show", "doc 1"}) {
     EXPECT_FALSE(ParseScriptLine(line)) << line;
   }
 }

@@ -71,11 +71,13 @@ TEST(MainWindowCardTest, UnreachableCardReportsTheReadAndClosesQuietlyAndPromptl
   EXPECT_EQ(run.out.find("message 133"), run.out.rfind("message 133")) << "only the read says so";
   EXPECT_TRUE(run.Has("message 133 exclamation ok \"FlashAirとの通信に失敗しました["));
   EXPECT_TRUE(run.Has("control 5 text=\"書出し\" checked=0 enabled=0"));
-  EXPECT_TRUE(run.out.ends_with("control 5 text=\"書出し\" checked=0 enabled=0 visible=1 focus=0\n"
-                                "end 102 cancel\nexit\n"));
+  EXPECT_TRUE(
+      run.out.ends_with("control 5 text=\"書出し\" checked=0 enabled=0 visible=1 focus=0\n"
+                        "end 102 cancel\nexit\n"));
   EXPECT_LT(elapsed, std::chrono::seconds(3));
   // The card road leaves the stored path alone.
-  EXPECT_NE(testing::ReadText(session.ini()).find("PATH=/somewhere/STARTUP.XML"), std::string::npos);
+  EXPECT_NE(testing::ReadText(session.ini()).find("PATH=/somewhere/STARTUP.XML"),
+            std::string::npos);
 }
 
 TEST(MainWindowCardTest, OversizeFileOnTheCardIsRefused) {
@@ -122,8 +124,8 @@ TEST(MainWindowCardTest, FailedImportDoesNotTouchTheHeldImage) {
   bad[4284 + 3] = 'Z';  // servo 11
   session.WriteBytes("BAD.XML", bad);
 
-  const DriveOutput run = session.Run("file " + session.file("BAD.XML").string() +
-                                      "\nclick 12\nclick 5\n");
+  const DriveOutput run =
+      session.Run("file " + session.file("BAD.XML").string() + "\nclick 12\nclick 5\n");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_TRUE(run.Has("message 104"));
   EXPECT_TRUE(run.Has("message 109"));

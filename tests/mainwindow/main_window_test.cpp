@@ -42,8 +42,8 @@ TEST_F(MainWindowTest, StoredPathWhoseFileIsGoneIsForgottenQuietly) {
 
 TEST_F(MainWindowTest, EveryValueBoxChangeMarksTheDocumentModified) {
   UseGoodFile();
-  for (const std::string action : {"type 1004 36", "type 1000 4", "spin 1005 up",
-                                   "answer yes\nclick 6", "type 1042 x"}) {
+  for (const std::string action :
+       {"type 1004 36", "type 1000 4", "spin 1005 up", "answer yes\nclick 6", "type 1042 x"}) {
     const DriveOutput run = session.Run("doc\n" + action + "\ndoc\n");
     EXPECT_TRUE(run.Has("doc modified=0")) << action;
     EXPECT_TRUE(run.Has("doc modified=1")) << action;
@@ -58,9 +58,10 @@ TEST_F(MainWindowTest, EveryValueBoxChangeMarksTheDocumentModified) {
 TEST_F(MainWindowTest, CloseQuestionAfterTyping) {
   UseGoodFile();
   const DriveOutput cancel = session.Run("type 1004 40\nanswer cancel\nclose\nshow 1004\n");
-  EXPECT_TRUE(cancel.Has("message 116 question yesnocancel \"値が変更されています。\\n設定ファイル"
-                         "に書出しますか？\\nいいえを答えると変更した値が破棄されます。\" -> cancel\n"
-                         "control 1004 text=\"40\""));
+  EXPECT_TRUE(
+      cancel.Has("message 116 question yesnocancel \"値が変更されています。\\n設定ファイル"
+                 "に書出しますか？\\nいいえを答えると変更した値が破棄されます。\" -> cancel\n"
+                 "control 1004 text=\"40\""));
   EXPECT_FALSE(cancel.Has("exit"));
 
   const DriveOutput no = session.Run("type 1004 40\nanswer no\nclose\n");
@@ -68,8 +69,9 @@ TEST_F(MainWindowTest, CloseQuestionAfterTyping) {
   EXPECT_TRUE(FileUnchanged());
 
   const DriveOutput yes = session.Run("type 1004 40\nanswer yes\nclose\n");
-  EXPECT_TRUE(yes.Has("-> yes\nmessage 109 exclamation ok \"設定ファイルの書出しに成功しました\" -> ok\n"
-                      "end 102 cancel\nexit\n"));
+  EXPECT_TRUE(
+      yes.Has("-> yes\nmessage 109 exclamation ok \"設定ファイルの書出しに成功しました\" -> ok\n"
+              "end 102 cancel\nexit\n"));
   EXPECT_FALSE(FileUnchanged());
 }
 
@@ -79,9 +81,10 @@ TEST_F(MainWindowTest, CloseWithAFailingWriteStaysOpen) {
   UseGoodFile();
   const DriveOutput run =
       session.Run("type 1006 abc\nanswer yes\nclose\nshow 1006\nanswer no\nclose\n");
-  EXPECT_TRUE(run.Has("-> yes\nmessage 107 exclamation ok \"値は10進数で指定してください\" -> ok\n"
-                      "control 1006 text=\"abc\" checked=0 enabled=1 visible=1 focus=1\n"
-                      "message 116"));
+  EXPECT_TRUE(
+      run.Has("-> yes\nmessage 107 exclamation ok \"値は10進数で指定してください\" -> ok\n"
+              "control 1006 text=\"abc\" checked=0 enabled=1 visible=1 focus=1\n"
+              "message 116"));
   EXPECT_TRUE(run.Has("-> no\nend 102 cancel\nexit\n"));
   EXPECT_TRUE(FileUnchanged());
 }
@@ -93,8 +96,9 @@ TEST_F(MainWindowTest, NothingIsWrittenBeforeAFileWasRead) {
   std::string script = "type 1000 3\n";
   for (int box = 1004; box <= 1042; box += 2) script += "type " + std::to_string(box) + " 0\n";
   const DriveOutput run = session.Run(script + "answer yes\nclose\nanswer no\nclose\n");
-  EXPECT_TRUE(run.Has("-> yes\nmessage 105 exclamation ok \"設定ファイルに書出し失敗しました\" -> ok\n"
-                      "message 116"));
+  EXPECT_TRUE(
+      run.Has("-> yes\nmessage 105 exclamation ok \"設定ファイルに書出し失敗しました\" -> ok\n"
+              "message 116"));
   EXPECT_TRUE(run.Has("exit\n"));
 }
 

@@ -45,8 +45,9 @@ class StartupSettingsTest : public ::testing::Test {
 };
 
 TEST_F(StartupSettingsTest, OpeningShowsTheFileAndWritingChangesOnlyEditedFields) {
-  const DriveOutput run = OpenWith({}, "show 1000\nshow 1004\nshow 1042\nshow 5\nshow 12\n"
-                                       "show 13\ndoc\ntype 1004 40\ntype 1000 7\nclick 5\ndoc\n");
+  const DriveOutput run = OpenWith({},
+                                   "show 1000\nshow 1004\nshow 1042\nshow 5\nshow 12\n"
+                                   "show 13\ndoc\ntype 1004 40\ntype 1000 7\nclick 5\ndoc\n");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_TRUE(run.Has("control 1000 text=\"3\""));
   EXPECT_TRUE(run.Has("control 1004 text=\"35\""));    // 25 + 10
@@ -56,8 +57,9 @@ TEST_F(StartupSettingsTest, OpeningShowsTheFileAndWritingChangesOnlyEditedFields
   EXPECT_TRUE(run.Has("control 13 text=\"起動プログラム\" checked=0 enabled=1"));
   EXPECT_TRUE(run.Has("doc modified=0 valueSet=0 checkRange=1 useFlashAir=0 startupPath=\"" +
                       session.file("STARTUP.XML").string() + "\" startupLength=8000"));
-  EXPECT_TRUE(run.Has("message 109 exclamation ok \"設定ファイルの書出しに成功しました\" -> ok\n"
-                      "doc modified=0"));
+  EXPECT_TRUE(
+      run.Has("message 109 exclamation ok \"設定ファイルの書出しに成功しました\" -> ok\n"
+              "doc modified=0"));
   EXPECT_EQ(FieldAt(1227), "0x0028");
   EXPECT_EQ(FieldAt(202), "0x0007");
   // Only the digits that differ: 0x0003 -> 0x0007, 0x0023 -> 0x0028.
@@ -75,8 +77,8 @@ TEST_F(StartupSettingsTest, SecondLayoutDecodesAtItsOwnOffsets) {
 }
 
 TEST_F(StartupSettingsTest, FileWithoutAttenuatorKeepsItsMarker) {
-  const DriveOutput run = OpenWith({.attenuator = std::nullopt},
-                                   "show 1000\nshow 1001\ntype 1004 36\nclick 5\n");
+  const DriveOutput run =
+      OpenWith({.attenuator = std::nullopt}, "show 1000\nshow 1001\ntype 1004 36\nclick 5\n");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_TRUE(run.Has("control 1000 text=\"\" checked=0 enabled=0"));
   EXPECT_TRUE(run.Has("control 1001 text=\"\" checked=0 enabled=0"));
@@ -90,8 +92,9 @@ TEST_F(StartupSettingsTest, FileWithoutAttenuatorKeepsItsMarker) {
 }
 
 TEST_F(StartupSettingsTest, ValueSetsUseTheirOwnFields) {
-  const DriveOutput run = OpenWith({}, "click 1045\nshow 1004\ntype 1004 40000\nclick 5\n"
-                                       "click 1046\nshow 1004\n");
+  const DriveOutput run = OpenWith({},
+                                   "click 1045\nshow 1004\ntype 1004 40000\nclick 5\n"
+                                   "click 1046\nshow 1004\n");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_TRUE(run.Has("control 1004 text=\"-1000\""));
   EXPECT_EQ(FieldAt(1227 + 7), "0x9c40");  // no range test outside value set 0
@@ -103,8 +106,8 @@ TEST_F(StartupSettingsTest, UpperCaseDigitsAreRefused) {
   const std::string upper = "0xFFFB";
   std::copy(upper.begin(), upper.end(), file.begin() + 1566);  // servo 3
   session.WriteBytes("STARTUP.XML", file);
-  const DriveOutput run =
-      session.Run("file " + session.file("STARTUP.XML").string() + "\nclick 4\nshow 1004\nshow 5\n");
+  const DriveOutput run = session.Run("file " + session.file("STARTUP.XML").string() +
+                                      "\nclick 4\nshow 1004\nshow 5\n");
   EXPECT_TRUE(run.Has("message 104 exclamation ok \"間違った設定値が書かれています\" -> ok"));
   // The failed read clears the boxes and disables the write.
   EXPECT_TRUE(run.Has("control 1004 text=\"\""));
@@ -129,9 +132,8 @@ TEST_F(StartupSettingsTest, ValueBoxValidation) {
       {1000, "8", "message 108 exclamation ok \"数字が範囲(0～7)を越えています\""},
   };
   for (const auto& c : cases) {
-    const DriveOutput run =
-        OpenWith({}, "type " + std::to_string(c.box) + " " + c.text + "\nclick 5\nshow " +
-                         std::to_string(c.box) + "\n");
+    const DriveOutput run = OpenWith({}, "type " + std::to_string(c.box) + " " + c.text +
+                                             "\nclick 5\nshow " + std::to_string(c.box) + "\n");
     if (c.message) {
       EXPECT_TRUE(run.Has(c.message)) << c.box << " \"" << c.text << "\"\n" << run.out;
       EXPECT_FALSE(run.Has("message 109")) << c.text;
@@ -147,11 +149,12 @@ TEST_F(StartupSettingsTest, FailedImportForgetsThePathAndWritesNothing) {
   auto bad = MakeStartupXml();
   bad[4284 + 3] = 'Z';  // servo 11
   session.WriteBytes("BAD.XML", bad);
-  const DriveOutput run = OpenWith(
-      {}, "file " + session.file("BAD.XML").string() + "\nclick 12\ndoc\nclick 5\n");
+  const DriveOutput run =
+      OpenWith({}, "file " + session.file("BAD.XML").string() + "\nclick 12\ndoc\nclick 5\n");
   EXPECT_TRUE(run.Has("message 104"));
-  EXPECT_TRUE(run.Has("doc modified=1 valueSet=0 checkRange=1 useFlashAir=0 startupPath=\"\" "
-                      "startupLength=8000"));
+  EXPECT_TRUE(
+      run.Has("doc modified=1 valueSet=0 checkRange=1 useFlashAir=0 startupPath=\"\" "
+              "startupLength=8000"));
   EXPECT_TRUE(run.Has("message 105"));
   EXPECT_TRUE(ChangedBytes().empty());
 }
@@ -160,8 +163,8 @@ TEST_F(StartupSettingsTest, ImportTakesValuesIntoTheHeldFile) {
   StartupXml other;
   other.values[0][0] = 100;
   session.WriteBytes("OTHER.XML", MakeStartupXml(other));
-  const DriveOutput run = OpenWith({}, "file " + session.file("OTHER.XML").string() +
-                                           "\nclick 12\nshow 1004\ndoc\nclick 5\n");
+  const DriveOutput run = OpenWith(
+      {}, "file " + session.file("OTHER.XML").string() + "\nclick 12\nshow 1004\ndoc\nclick 5\n");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(ShownText(run, 1004), "100");
   EXPECT_TRUE(run.Has("doc modified=1 valueSet=0 checkRange=1 useFlashAir=0 startupPath=\"" +
@@ -203,9 +206,10 @@ TEST_F(StartupSettingsTest, ShortFilesAreRefused) {
 
 TEST_F(StartupSettingsTest, CancelledFileDialogChangesNothing) {
   const DriveOutput run = OpenWith({}, "file cancel\nclick 4\nshow 1004\ndoc\n");
-  EXPECT_TRUE(run.Has("file filter=\"ﾈﾙｶ設定ﾌｧｲﾙ|STARTUP.XML||\" name=\"STARTUP.XML\" "
-                      "ext=\"XML\" folder=\"" + session.file("").parent_path().string() +
-                      "\" -> cancel\n"));
+  EXPECT_TRUE(
+      run.Has("file filter=\"ﾈﾙｶ設定ﾌｧｲﾙ|STARTUP.XML||\" name=\"STARTUP.XML\" "
+              "ext=\"XML\" folder=\"" +
+              session.file("").parent_path().string() + "\" -> cancel\n"));
   EXPECT_EQ(ShownText(run, 1004), "35");
   EXPECT_TRUE(run.Has("doc modified=0"));
 }

@@ -30,9 +30,10 @@ TEST_F(ValueRulesTest, SpinRangesFollowTheLimitAndTheValueSet) {
       "show 1035\nshow 1041\nclick 1045\nshow 1003\nshow 1035\nclick 1044\nshow 1003\n"
       "show 1041\n");
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_TRUE(run.Has("control 1035 text=\"\" checked=0 enabled=1 visible=1 focus=0 "
-                      "range=460..760\ncontrol 1041 text=\"\" checked=0 enabled=1 visible=1 "
-                      "focus=0 range=-740..-440\n"));
+  EXPECT_TRUE(
+      run.Has("control 1035 text=\"\" checked=0 enabled=1 visible=1 focus=0 "
+              "range=460..760\ncontrol 1041 text=\"\" checked=0 enabled=1 visible=1 "
+              "focus=0 range=-740..-440\n"));
   EXPECT_TRUE(run.Has("control 1003 text=\"変更範囲制限\" checked=1 enabled=0"));
   EXPECT_TRUE(run.Has("range=-1500..1500\n"));
   EXPECT_TRUE(run.Has("control 1003 text=\"変更範囲制限\" checked=1 enabled=1"));
@@ -60,8 +61,8 @@ TEST_F(ValueRulesTest, TurningTheLimitOffAsksAndIsStoredAtOnce) {
 }
 
 TEST_F(ValueRulesTest, SpinArrowsPassNineHundredNinetyNineWithoutGrouping) {
-  const DriveOutput run = session.Run(
-      "answer yes\nclick 1003\ntype 1004 998\nspin 1005 up 3\nshow 1004\nclick 5\n");
+  const DriveOutput run =
+      session.Run("answer yes\nclick 1003\ntype 1004 998\nspin 1005 up 3\nshow 1004\nclick 5\n");
   EXPECT_EQ(ShownText(run, 1004), "1001");
   EXPECT_TRUE(run.Has("message 109"));
   EXPECT_EQ(FieldAt(1227), "0x03e9");
@@ -102,8 +103,9 @@ TEST_F(ValueRulesTest, RestoringStandardValues) {
 }
 
 TEST_F(ValueRulesTest, SwitchingWithUnsavedValuesOffersToSave) {
-  const DriveOutput no = session.Run("type 1004 50\nanswer no\nclick 1045\nshow 1004\nclick 1044\n"
-                                     "show 1004\n");
+  const DriveOutput no = session.Run(
+      "type 1004 50\nanswer no\nclick 1045\nshow 1004\nclick 1044\n"
+      "show 1004\n");
   EXPECT_TRUE(no.Has("message 116 question yesno "));
   EXPECT_EQ(ShownText(no, 1004), "35");  // the change was discarded
   const DriveOutput yes = session.Run("type 1004 50\nanswer yes\nclick 1045\nshow 1004\n");

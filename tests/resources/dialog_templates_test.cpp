@@ -60,10 +60,9 @@ void ExpectCaptions(const DialogTemplate& dialog, ControlKind kind,
 std::vector<int> TabOrder(const DialogTemplate& dialog) {
   std::vector<int> ids;
   for (const auto& control : dialog.controls) {
-    const bool interactive = control.kind != ControlKind::StaticLabel &&
-                             control.kind != ControlKind::GroupBox &&
-                             control.kind != ControlKind::SpinButton &&
-                             control.kind != ControlKind::Icon;
+    const bool interactive =
+        control.kind != ControlKind::StaticLabel && control.kind != ControlKind::GroupBox &&
+        control.kind != ControlKind::SpinButton && control.kind != ControlKind::Icon;
     if (interactive) ids.push_back(control.id);
   }
   return ids;
@@ -83,9 +82,8 @@ std::vector<std::vector<int>> RadioGroups(const DialogTemplate& dialog) {
   return groups;
 }
 
-const std::vector<int> kServoBoxes = {1004, 1006, 1008, 1010, 1012, 1014, 1016,
-                                      1018, 1020, 1022, 1024, 1026, 1028, 1030,
-                                      1032, 1034, 1036, 1038, 1040, 1042};
+const std::vector<int> kServoBoxes = {1004, 1006, 1008, 1010, 1012, 1014, 1016, 1018, 1020, 1022,
+                                      1024, 1026, 1028, 1030, 1032, 1034, 1036, 1038, 1040, 1042};
 
 TEST(MainWindowTemplate, HasTitleFontAndEveryCommandControl) {
   const auto& dialog = MainWindowTemplate();
@@ -130,16 +128,48 @@ TEST(MainWindowTemplate, EveryValueBoxHasItsSpinAndLabels) {
   }
   EXPECT_EQ(dialog.Find(1001)->buddy, 1000);
   ExpectCaptions(dialog, kLabel,
-                 {"アッテネーター(音声)", "ID2(股横回転)", "ID3(股縦回転)", "ID4(ヒザ)",
-                  "ID5(足首縦回転)", "ID6(足首横回転)", "ID7(股横回転)", "ID8(股縦回転)",
-                  "ID9(ヒザ)", "ID10(足首縦回転)", "ID11(足首横回転)", "ID12(腰旋回)",
-                  "ID13(首旋回)", "ID14(横回転)", "ID15(縦回転)", "ID16(肩縦回転)",
-                  "ID17(肩横回転)", "ID18(ヒジ)", "ID19(肩縦回転)", "ID20(肩横回転)",
-                  "ID21(ヒジ)", "声\n小\n大", "足\n開\n閉", "足\n後\n前", "足\n畳\n伸",
-                  "ﾂﾏ先\n上\n下", "足外側\n上方向\n下方向", "足\n閉\n開", "足\n前\n後",
-                  "足\n伸\n畳", "ﾂﾏ先\n下\n上", "足外側\n下方向\n上方向", "上半身\n右\n左",
-                  "顔\n左\n右", "頭\n左\n右", "顔\n下\n上", "腕\n前\n後", "腕\n下\n上",
-                  "腕\n縮\n伸", "腕\n後\n前", "腕\n上\n下", "腕\n伸\n縮",
+                 {"アッテネーター(音声)",
+                  "ID2(股横回転)",
+                  "ID3(股縦回転)",
+                  "ID4(ヒザ)",
+                  "ID5(足首縦回転)",
+                  "ID6(足首横回転)",
+                  "ID7(股横回転)",
+                  "ID8(股縦回転)",
+                  "ID9(ヒザ)",
+                  "ID10(足首縦回転)",
+                  "ID11(足首横回転)",
+                  "ID12(腰旋回)",
+                  "ID13(首旋回)",
+                  "ID14(横回転)",
+                  "ID15(縦回転)",
+                  "ID16(肩縦回転)",
+                  "ID17(肩横回転)",
+                  "ID18(ヒジ)",
+                  "ID19(肩縦回転)",
+                  "ID20(肩横回転)",
+                  "ID21(ヒジ)",
+                  "声\n小\n大",
+                  "足\n開\n閉",
+                  "足\n後\n前",
+                  "足\n畳\n伸",
+                  "ﾂﾏ先\n上\n下",
+                  "足外側\n上方向\n下方向",
+                  "足\n閉\n開",
+                  "足\n前\n後",
+                  "足\n伸\n畳",
+                  "ﾂﾏ先\n下\n上",
+                  "足外側\n下方向\n上方向",
+                  "上半身\n右\n左",
+                  "顔\n左\n右",
+                  "頭\n左\n右",
+                  "顔\n下\n上",
+                  "腕\n前\n後",
+                  "腕\n下\n上",
+                  "腕\n縮\n伸",
+                  "腕\n後\n前",
+                  "腕\n上\n下",
+                  "腕\n伸\n縮",
                   "サーボの値は1/10度単位で指定して下さい。スピンボタンの右側の文字は隣のスピン"
                   "ボタンを押すとその方向に補正される事を表します。\n「左右」はネルカから見た方向"
                   "です。"});
@@ -229,19 +259,19 @@ TEST(ProgramDialogTemplate, EveryOptionControlWithItsGroup) {
   EXPECT_TRUE(dialog.Find(1050)->digitsOnly);
   EXPECT_TRUE(dialog.Find(1054)->digitsOnly);
   ExpectCaptions(dialog, kLabel, {"(1ボルト=310)", "(1分=3600)"});
-  EXPECT_EQ(RadioGroups(dialog), (std::vector<std::vector<int>>{{1045, 1046, 1067},
-                                                                 {1056, 1057},
-                                                                 {1047, 1048, 1049},
-                                                                 {1063, 1064},
-                                                                 {1051, 1052, 1053},
-                                                                 {1058, 1059},
-                                                                 {1073, 1074, 1075, 1076,
-                                                                  1077, 1078}}));
-  EXPECT_EQ(TabOrder(dialog),
-            (std::vector<int>{2,    1055, 4,    5,    1045, 1046, 1067, 1056, 1057, 1047,
-                              1048, 1049, 1050, 1062, 1063, 1064, 1051, 1052, 1053, 1054,
-                              1058, 1059, 1060, 1061, 6,    1065, 1070, 1066, 1073, 1074,
-                              1075, 1076, 1077, 1078}));
+  EXPECT_EQ(RadioGroups(dialog),
+            (std::vector<std::vector<int>>{{1045, 1046, 1067},
+                                           {1056, 1057},
+                                           {1047, 1048, 1049},
+                                           {1063, 1064},
+                                           {1051, 1052, 1053},
+                                           {1058, 1059},
+                                           {1073, 1074, 1075, 1076, 1077, 1078}}));
+  EXPECT_EQ(
+      TabOrder(dialog),
+      (std::vector<int>{2,    1055, 4,    5,    1045, 1046, 1067, 1056, 1057, 1047, 1048, 1049,
+                        1050, 1062, 1063, 1064, 1051, 1052, 1053, 1054, 1058, 1059, 1060, 1061,
+                        6,    1065, 1070, 1066, 1073, 1074, 1075, 1076, 1077, 1078}));
 }
 
 TEST(ServoSelectDialogTemplate, OneCheckBoxPerServoAndOkCancel) {
@@ -269,13 +299,13 @@ struct Membership {
 };
 
 bool Inside(const DialogRect& inner, const DialogRect& outer) {
-  return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.width <= outer.x + outer.width &&
+  return inner.x >= outer.x && inner.y >= outer.y &&
+         inner.x + inner.width <= outer.x + outer.width &&
          inner.y + inner.height <= outer.y + outer.height;
 }
 
 bool Overlap(const DialogRect& a, const DialogRect& b) {
-  return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height &&
-         b.y < a.y + a.height;
+  return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
 }
 
 TEST(DialogTemplates, GroupBoxesFrameTheirControls) {
@@ -342,8 +372,8 @@ TEST(DialogTemplates, ControlsFitTheWindowAndDoNotOverlap) {
         if (a.id == 1070 && b.id == 1072) continue;
         if (b.hidden || a.hidden) continue;
         EXPECT_FALSE(Overlap(a.rect, b.rect))
-            << "dialog " << id << ": \"" << a.caption << "\" (" << a.id << ") and \""
-            << b.caption << "\" (" << b.id << ")";
+            << "dialog " << id << ": \"" << a.caption << "\" (" << a.id << ") and \"" << b.caption
+            << "\" (" << b.id << ")";
       }
     }
   }

@@ -12,7 +12,7 @@ std::vector<std::uint8_t> Bytes(std::string_view text) { return {text.begin(), t
 
 TEST(ParseHexField, ReadsSixteenBitTwosComplement) {
   const std::pair<const char*, int> cases[] = {
-      {"0x0019", 25}, {"0xfffb", -5}, {"0x8001", -32767}, {"0x7fff", 32767},
+      {"0x0019", 25}, {"0xfffb", -5},     {"0x8001", -32767}, {"0x7fff", 32767},
       {"0x0000", 0},  {"0x9c40", -25536}, {"0x8000", -32768},
   };
   for (const auto& [text, value] : cases) EXPECT_EQ(ParseHexField(Bytes(text), 0), value) << text;
@@ -30,8 +30,8 @@ TEST(ParseHexField, RefusesAnythingElse) {
 
 TEST(FormatHexField, WritesLowSixteenBitsLowerCaseAndNothingElse) {
   const std::pair<int, const char*> cases[] = {
-      {-5, "0xfffb"}, {25, "0x0019"}, {40000, "0x9c40"}, {-32767, "0x8001"},
-      {32767, "0x7fff"}, {0x12345, "0x2345"},
+      {-5, "0xfffb"},     {25, "0x0019"},    {40000, "0x9c40"},
+      {-32767, "0x8001"}, {32767, "0x7fff"}, {0x12345, "0x2345"},
   };
   for (const auto& [value, text] : cases) {
     auto bytes = Bytes("[------]");

@@ -15,13 +15,13 @@ namespace zelvan::testing {
 inline constexpr std::array<int, 20> kOriginFieldOffsets = {
     1227, 1566, 1905, 2244, 2583, 2922, 3261, 3600, 3941, 4284,
     4627, 4970, 5313, 5656, 5999, 6342, 6685, 7028, 7371, 7714};
-inline constexpr std::array<int, 20> kStandardValues = {
-    25, 120, -300, 115, -20, -15, -120, 260, -145, 35,
-    20, 20,  75,   -85, -30, 610, 435,  50,  -590, -415};
+inline constexpr std::array<int, 20> kStandardValues = {25,  120,  -300, 115, -20,  -15, -120,
+                                                        260, -145, 35,   20,  20,   75,  -85,
+                                                        -30, 610,  435,  50,  -590, -415};
 inline constexpr std::size_t kLayoutBLength = 23375;
 
 struct StartupXml {
-  std::size_t length = 8000;          // 23375 selects the second layout
+  std::size_t length = 8000;  // 23375 selects the second layout
   // Markup around the fields; files that differ only here tell whose bytes were written.
   std::string_view filler = "<servo name=\"synthetic\" note=\"test data\"/>\r\n";
   std::optional<int> attenuator = 3;  // nothing: a file that carries the no-attenuator marker

@@ -15,15 +15,15 @@ struct StepCase {
 
 TEST(SpinStep, StepsFromTheBoxAndKeepsToTheRange) {
   const StepCase cases[] = {
-      {"999", 0, {-1500, 1500}, +1, 1000},    // no digit grouping anywhere
+      {"999", 0, {-1500, 1500}, +1, 1000},  // no digit grouping anywhere
       {"-1", 0, {-1500, 1500}, +1, 0},
-      {"1500", 0, {-1500, 1500}, +1, 1500},   // stops at the top
+      {"1500", 0, {-1500, 1500}, +1, 1500},  // stops at the top
       {"-1500", 0, {-1500, 1500}, -1, -1500},
       {"32767", 0, {-1500, 1500}, -1, 1499},  // pulled into the range first, then stepped
       {"abc", 41, {0, 100}, +1, 42},          // no number in the box: the last position
       {"", 7, {0, 7}, +1, 7},
-      {"1,000", 5, {0, 2000}, +1, 6},         // grouped text is not a number
-      {"3", 0, {7, 0}, +1, 2},                // a range given high-to-low runs backwards
+      {"1,000", 5, {0, 2000}, +1, 6},  // grouped text is not a number
+      {"3", 0, {7, 0}, +1, 2},         // a range given high-to-low runs backwards
       {"2147483647", 0, {-1500, 1500}, +1, 1500},
   };
   for (const auto& c : cases) {
