@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "resources/dialog_templates.h"
+#include "support/editor_session.h"
 #include "support/temp_dir.h"
 
 namespace zelvan::headless {
@@ -16,24 +17,14 @@ using testing::TempDir;
 
 const std::string kOpenMain = "open 102 \"ネルカ設定ファイルエディター\"\n";
 
-struct DriveRun {
-  int status;
-  std::string out;
-  std::string err;
-};
+using DriveRun = testing::DriveOutput;
 
 class DriveTest : public ::testing::Test {
  protected:
-  DriveRun Script(const std::string& script) {
-    std::istringstream in(script);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = Drive(in, out, err, {.configPath = ini});
-    return {status, out.str(), err.str()};
-  }
+  DriveRun Script(const std::string& script) { return session.Run(script); }
 
-  TempDir dir;
-  std::filesystem::path ini = dir / "Zelvan.ini";
+  testing::EditorSession session;
+  std::filesystem::path ini = session.ini();
 };
 
 TEST_F(DriveTest, CloseEndsTheProgram) {
